@@ -123,6 +123,9 @@ LRESULT TfrmAbout::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ACTIVATE:
       keyboard_.OnActivate(wParam);
       return 0;
+    case WM_SETFOCUS:
+      keyboard_.OnFocus();
+      return 0;
     case WM_CLOSE:
       modalResult_ = IDCANCEL;
       return 0;

@@ -105,6 +105,9 @@ void Application::Restore() {
   if (!IsMinimized()) return;
   SetActiveWindow(Handle());
   ShowWindow(Handle(), SW_RESTORE);
+  // Windows shows the owned windows that the minimise hid by itself; Wine
+  // needs to be asked. For the system that did it already, this is no-op.
+  ShowOwnedPopups(Handle(), TRUE);
   const POINT centre = ScreenCentre();
   SetWindowPos(Handle(), nullptr, centre.x, centre.y, 0, 0, SWP_NOZORDER | SWP_NOACTIVATE);
   const HWND last = GetLastActivePopup(Handle());

@@ -65,6 +65,10 @@ void KeyboardNavigation::OnActivate(WPARAM state) {
     if (focus != nullptr && IsChild(root_, focus)) lastFocus_ = focus;
     return;
   }
+  OnFocus();
+}
+
+void KeyboardNavigation::OnFocus() {
   if (lastFocus_ != nullptr && IsWindow(lastFocus_) && CanTakeFocus(lastFocus_)) {
     SetFocus(lastFocus_);
   }

@@ -30,6 +30,8 @@ class KeyboardNavigation {
 
   // The focus leaves with the window's activation and comes back with it.
   void OnActivate(WPARAM state);
+  // The window itself got the focus: hand it on to the control that had it.
+  void OnFocus();
 
  private:
   void FocusNext(bool backwards);

@@ -322,6 +322,16 @@ void TfrmMain::FormShow() {
 void TfrmMain::FormClose() { application_.Terminate(); }
 
 void TfrmMain::JumpToKey(std::string_view path) {
+  // The information box disables the windows while it is up, so when it
+  // goes the system activates its owner, the application window; the user
+  // carries on where they were.
+  const HWND active = GetActiveWindow();
+  struct ActivationBack {
+    HWND window;
+    ~ActivationBack() {
+      if (window != nullptr && IsWindow(window) && GetActiveWindow() != window) SetActiveWindow(window);
+    }
+  } activationBack{active};
   WinRegistry registry;
   MessageInfoBox infoBox(application_.Handle());
   tarvik::JumpToKey(path, registry, infoBox,
@@ -417,6 +427,9 @@ LRESULT TfrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_ACTIVATE:
       keyboard_.OnActivate(wParam);
+      return 0;
+    case WM_SETFOCUS:
+      keyboard_.OnFocus();
       return 0;
     case WM_SYSCOMMAND:
       // Minimising the main window minimises the application.
