@@ -10,10 +10,12 @@ export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 
 _session_xvfb=""
+_session_server=""
 
+# Stops only what this session started: another session may share the prefix.
 stop_wine_session() {
-  wineserver -k >/dev/null 2>&1 || true
-  [ -n "$_session_xvfb" ] && kill "$_session_xvfb" >/dev/null 2>&1 || true
+  [ -n "$_session_server" ] && { wineserver -k >/dev/null 2>&1 || true; }
+  [ -n "$_session_xvfb" ] && { kill "$_session_xvfb" >/dev/null 2>&1 || true; }
 }
 
 start_wine_session() {
@@ -38,6 +40,7 @@ start_wine_session() {
   # A persistent server with its services already up: later Wine programs
   # start in a fraction of a second, and no service inherits a test's
   # output pipe (which would keep the test runner waiting).
-  wineserver -p
-  wine cmd /c exit </dev/null >/dev/null 2>&1
+  # When a server already runs for the prefix, it is someone else's: use it.
+  if wineserver -p >/dev/null 2>&1; then _session_server=yes; fi
+  wine cmd /c exit </dev/null >/dev/null 2>&1 || true
 }

@@ -322,16 +322,6 @@ void TfrmMain::FormShow() {
 void TfrmMain::FormClose() { application_.Terminate(); }
 
 void TfrmMain::JumpToKey(std::string_view path) {
-  // The information box disables the windows while it is up, so when it
-  // goes the system activates its owner, the application window; the user
-  // carries on where they were.
-  const HWND active = GetActiveWindow();
-  struct ActivationBack {
-    HWND window;
-    ~ActivationBack() {
-      if (window != nullptr && IsWindow(window) && GetActiveWindow() != window) SetActiveWindow(window);
-    }
-  } activationBack{active};
   WinRegistry registry;
   MessageInfoBox infoBox(application_.Handle());
   tarvik::JumpToKey(path, registry, infoBox,

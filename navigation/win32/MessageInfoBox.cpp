@@ -36,8 +36,14 @@ class TaskWindowsDisabled {
 void MessageInfoBox::ShowCheckKeyOrValue() {
   const std::wstring text = LoadResString(SCheckKeyOrValue);
   const std::wstring caption = LoadResString(SAppTitle);
-  const TaskWindowsDisabled disabled;
-  MessageBoxW(owner_, text.c_str(), caption.c_str(), MB_ICONINFORMATION);
+  // When the box goes the system activates its owner, a window the user
+  // may never see; hand activation back to where the user was.
+  const HWND active = GetActiveWindow();
+  {
+    const TaskWindowsDisabled disabled;
+    MessageBoxW(owner_, text.c_str(), caption.c_str(), MB_ICONINFORMATION);
+  }
+  if (active != nullptr && IsWindow(active) && GetActiveWindow() != active) SetActiveWindow(active);
 }
 
 }  // namespace tarvik
