@@ -9,14 +9,6 @@ namespace {
 
 constexpr wchar_t kMainClass[] = L"Free Tarvik Made by Orveta Software";
 
-// A path of the Linux file system as Wine's drive Z: shows it.
-std::string OnDriveZ(std::string unixPath) {
-  for (char& c : unixPath) {
-    if (c == '/') c = '\\';
-  }
-  return "Z:" + unixPath;
-}
-
 std::wstring ClassOf(HWND window) {
   wchar_t name[128] = {};
   GetClassNameW(window, name, 128);
@@ -71,6 +63,13 @@ HWND TopWindowOf(DWORD processId, const wchar_t* className, HWND except) {
 }
 
 }  // namespace
+
+std::string OnDriveZ(std::string unixPath) {
+  for (char& c : unixPath) {
+    if (c == '/') c = '\\';
+  }
+  return "Z:" + unixPath;
+}
 
 TarvikApp::TarvikApp() {
   static std::atomic<int> started{0};

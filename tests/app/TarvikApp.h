@@ -53,6 +53,9 @@ class TarvikApp {
   HWND main_ = nullptr;
 };
 
+// A path of the Linux file system as Wine's drive Z: shows it.
+std::string OnDriveZ(std::string unixPath);
+
 std::wstring TextOf(HWND window);
 void SetEditText(HWND edit, const char* ansiText);
 // Posted, so a click whose handler shows a modal box does not block the test.
