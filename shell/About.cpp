@@ -1,6 +1,7 @@
 #include "About.h"
 
 #include "Application.h"
+#include "FormMessages.h"
 #include "Global.h"
 #include "ResourceIds.h"
 #include "WebPage.h"
@@ -110,6 +111,7 @@ void TfrmAbout::lbEAddressClick() {
 void TfrmAbout::Image3Click() { OpenWebPage(Handle(), L"Open", LoadResString(SDonateURL).c_str()); }
 
 LRESULT TfrmAbout::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (const auto handled = HandleFormMessage(skin_, keyboard_, message, wParam, lParam)) return *handled;
   switch (message) {
     case WM_COMMAND:
       if (LOWORD(wParam) == kOk && HIWORD(wParam) == BN_CLICKED) {
@@ -117,15 +119,6 @@ LRESULT TfrmAbout::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
       }
       break;
-    case WM_DRAWITEM:
-      if (skin_.Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
-      break;
-    case WM_ACTIVATE:
-      keyboard_.OnActivate(wParam);
-      return 0;
-    case WM_SETFOCUS:
-      keyboard_.OnFocus();
-      return 0;
     case WM_CLOSE:
       modalResult_ = IDCANCEL;
       return 0;

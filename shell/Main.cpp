@@ -8,6 +8,7 @@
 
 #include "About.h"
 #include "Application.h"
+#include "FormMessages.h"
 #include "ByteText.h"
 #include "Clipboard.h"
 #include "Global.h"
@@ -402,6 +403,7 @@ bool TfrmMain::OnCommand(UINT id) {
 }
 
 LRESULT TfrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (const auto handled = HandleFormMessage(skin_, keyboard_, message, wParam, lParam)) return *handled;
   switch (message) {
     case WM_COMMAND:
       if (HIWORD(wParam) == BN_CLICKED && OnCommand(LOWORD(wParam))) return 0;
@@ -411,15 +413,6 @@ LRESULT TfrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_INITMENUPOPUP:
       ActionList1.UpdateMenu(reinterpret_cast<HMENU>(wParam));
-      return 0;
-    case WM_DRAWITEM:
-      if (skin_.Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
-      break;
-    case WM_ACTIVATE:
-      keyboard_.OnActivate(wParam);
-      return 0;
-    case WM_SETFOCUS:
-      keyboard_.OnFocus();
       return 0;
     case WM_SYSCOMMAND:
       // Minimising the main window minimises the application.
