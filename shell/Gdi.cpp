@@ -15,14 +15,14 @@ RECT Scaler::Bounds(int left, int top, int width, int height) const {
   return {x, y, x + (*this)(width), y + (*this)(height)};
 }
 
-UniqueFont MakeFont(const FontSpec& spec, const Scaler& scale) {
+UniqueFont MakeFont(const FontSpec& wanted, const Scaler& scale) {
   LOGFONTW font{};
-  font.lfHeight = scale(spec.height);
-  font.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
-  font.lfUnderline = spec.underline ? TRUE : FALSE;
-  font.lfCharSet = spec.charset;
+  font.lfHeight = scale(wanted.height);
+  font.lfWeight = wanted.bold ? FW_BOLD : FW_NORMAL;
+  font.lfUnderline = wanted.underline ? TRUE : FALSE;
+  font.lfCharSet = wanted.charset;
   font.lfQuality = DEFAULT_QUALITY;
-  lstrcpynW(font.lfFaceName, spec.face, LF_FACESIZE);
+  lstrcpynW(font.lfFaceName, wanted.face, LF_FACESIZE);
   return UniqueFont(CreateFontIndirectW(&font));
 }
 

@@ -43,7 +43,7 @@ class Scaler {
   int dpi_;
 };
 
-UniqueFont MakeFont(const FontSpec& spec, const Scaler& scale);
+UniqueFont MakeFont(const FontSpec& wanted, const Scaler& scale);
 UniqueIcon LoadIconResource(int id, int size);
 UniqueBitmap LoadBitmapResource(int id);
 // The size a single line of text takes in that font.
