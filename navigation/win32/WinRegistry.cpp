@@ -18,6 +18,11 @@ struct KeyCloser {
 };
 using UniqueKey = UniqueHandle<HKEY, KeyCloser>;
 
+// The registry counts names in 16-bit lengths of UTF-16 text; a longer
+// name wraps around on the way in (Wine then opens a shorter prefix of it),
+// so it is answered as absent without asking.
+constexpr std::size_t kLongestName = 32767;
+
 std::string FromRoot(std::string_view keyPath) {
   if (!keyPath.empty() && keyPath.front() == '\\') keyPath.remove_prefix(1);
   return std::string(keyPath);
@@ -41,7 +46,7 @@ class WinRegistryAccessor final : public RegistryAccessor {
   }
 
   bool ValueExists(std::string_view valueName) override {
-    if (!openKey_) return false;
+    if (!openKey_ || valueName.size() > kLongestName) return false;
     const std::string name(valueName);
     return RegQueryValueExA(openKey_.get(), name.c_str(), nullptr, nullptr, nullptr, nullptr) ==
            ERROR_SUCCESS;
@@ -51,9 +56,9 @@ class WinRegistryAccessor final : public RegistryAccessor {
 
  private:
   UniqueKey Open(std::string_view keyPath, REGSAM access) const {
-    if (root_ == nullptr) return UniqueKey{};
-    HKEY key = nullptr;
     const std::string path = FromRoot(keyPath);
+    if (root_ == nullptr || path.size() > kLongestName) return UniqueKey{};
+    HKEY key = nullptr;
     if (RegOpenKeyExA(root_, path.c_str(), 0, access, &key) != ERROR_SUCCESS) return UniqueKey{};
     return UniqueKey{key};
   }

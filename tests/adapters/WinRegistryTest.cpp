@@ -49,6 +49,20 @@ TEST_F(WinRegistryTest, KeyProbeSeesTheEditorsView) {
   }
 }
 
+TEST_F(WinRegistryTest, OverlongPathsAreSimplyNotThere) {
+  // Around the registry's own limit, and past the wrap of its 16-bit lengths.
+  auto accessor = registry_.Bind(RootKey::CurrentUser);
+  ASSERT_TRUE(accessor->OpenExistingKey("Software\\TarvikTest"));
+  for (std::size_t length : {32766u, 32767u, 32768u, 65536u + 4u}) {
+    EXPECT_FALSE(accessor->ValueExists("Path" + std::string(length - 4, '\\'))) << length;
+  }
+  for (std::size_t length : {32766u, 32767u, 32768u, 65536u + 9u}) {
+    const std::string overlong = "Software\\" + std::string(length - 9, 'a');
+    EXPECT_FALSE(accessor->KeyExists(overlong)) << length;
+    EXPECT_FALSE(accessor->OpenExistingKey(overlong)) << length;
+  }
+}
+
 TEST_F(WinRegistryTest, OpeningNeverCreatesAKey) {
   auto accessor = registry_.Bind(RootKey::CurrentUser);
   EXPECT_FALSE(accessor->OpenExistingKey("Software\\TarvikTest\\Created"));

@@ -93,6 +93,22 @@ TEST(JumpToKey, DecidesByThePathAndTheRegistry) {
   }
 }
 
+// Whatever a user pastes gets an answer: no crash, no navigation to a key
+// that is not there.
+TEST(JumpToKey, AnswersOddInputWithTheBox) {
+  const std::string oddPaths[] = {
+      "HKCU\\" + std::string(65536, 'a'),
+      "HKCU" + std::string(65536, '\\'),
+      "HKCU\\" + std::string(65536, '\xB1'),
+      "HKCU\\Software\\\x01\x02\x7F",
+      std::string("HKCU\\Soft\0ware", 15),
+  };
+  for (const std::string& path : oddPaths) {
+    FakeRegistry registry = SampleRegistry();
+    EXPECT_EQ(Jump(registry, path), "box") << path.substr(0, 20);
+  }
+}
+
 TEST(JumpToKey, ReleasesTheAccessorBeforeNavigating) {
   FakeRegistry registry = SampleRegistry();
   Jump(registry, "HKCU\\Environment\\Path");
