@@ -34,7 +34,10 @@ start_wine_session() {
   mkdir -p "$(dirname "$WINEPREFIX")"
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "creating the Wine prefix in $WINEPREFIX"
-    wineboot -i >/dev/null 2>&1
+    # Created in the Simplified Chinese locale the program ships for, so
+    # that Wine sets up system fonts with Chinese glyphs (window captions
+    # otherwise show the title as boxes).
+    LC_ALL=zh_CN.UTF-8 wineboot -i >/dev/null 2>&1
     wineserver -w
   fi
   # A persistent server with its services already up: later Wine programs
